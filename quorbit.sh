@@ -1,0 +1,60 @@
+#!/usr/bin/env bash
+# Set up, build and run Quorbit, or build and run every test.
+#   ./quorbit.sh run    install what is missing, build, start the program
+#   ./quorbit.sh test   install what is missing, build (warnings are errors), run every test
+set -euo pipefail
+cd "$(dirname "$0")"
+
+packages=(
+  cmake ninja-build g++ pkg-config
+  qt6-base-dev libgl-dev libxkbcommon-dev
+  libgtest-dev libgmock-dev libbenchmark-dev
+  fonts-noto-cjk fonts-arphic-uming
+  xvfb xauth xdotool x11-utils imagemagick
+  clang libclang-rt-14-dev
+)
+
+install_missing() {
+  local missing=()
+  for p in "${packages[@]}"; do
+    if ! dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed"; then
+      missing+=("$p")
+    fi
+  done
+  [ ${#missing[@]} -eq 0 ] && return 0
+  echo "Installing: ${missing[*]}"
+  local sudo=()
+  [ "$(id -u)" -eq 0 ] || sudo=(sudo)
+  "${sudo[@]}" apt-get update
+  "${sudo[@]}" env DEBIAN_FRONTEND=noninteractive apt-get install -y "${missing[@]}"
+}
+
+# configure DIR [cmake options...]: a full configure the first time, a quick cache check after.
+configure() {
+  local dir=$1
+  shift
+  cmake -S . -B "$dir" -G Ninja --log-level=WARNING "$@" >/dev/null
+}
+
+case "${1:-}" in
+  run)
+    install_missing
+    configure build/run -DCMAKE_BUILD_TYPE=RelWithDebInfo -DQUORBIT_WERROR=OFF -DQUORBIT_TESTS=OFF -DQUORBIT_BENCH=OFF
+    cmake --build build/run --target quorbit -j2
+    if [ -z "${DISPLAY:-}" ] && [ -z "${WAYLAND_DISPLAY:-}" ]; then
+      echo "No display found: run it under a virtual X server with: xvfb-run -a build/run/quorbit"
+      exit 1
+    fi
+    exec build/run/quorbit
+    ;;
+  test)
+    install_missing
+    configure build/test -DCMAKE_BUILD_TYPE=RelWithDebInfo -DQUORBIT_WERROR=ON
+    cmake --build build/test -j2
+    (cd build/test && QT_QPA_PLATFORM=offscreen ctest --output-on-failure -j2)
+    ;;
+  *)
+    echo "usage: $0 run | test" >&2
+    exit 2
+    ;;
+esac

@@ -1,0 +1,65 @@
+#include "tests/gui_support.h"
+
+#include <QDialog>
+#include <QMessageBox>
+#include <QTest>
+
+namespace quorbit::testing {
+
+ModalWatchdog::ModalWatchdog() {
+  timer_.setInterval(15);
+  QObject::connect(&timer_, &QTimer::timeout, [this] { Poll(); });
+  timer_.start();
+}
+
+void ModalWatchdog::Poll() {
+  QWidget* modal = QApplication::activeModalWidget();
+  if (modal == nullptr || !modal->isVisible()) return;
+  SeenModal entry{modal->windowTitle(), {}};
+  if (auto* box = qobject_cast<QMessageBox*>(modal)) entry.text = box->text();
+  seen.push_back(entry);
+  if (!answers_.empty()) {
+    Answer answer = std::move(answers_.front());
+    answers_.erase(answers_.begin());
+    answer(modal);
+    return;
+  }
+  if (!qobject_cast<QMessageBox*>(modal)) unexpected.push_back(entry);
+  if (auto* dialog = qobject_cast<QDialog*>(modal)) {
+    dialog->reject();
+  } else {
+    modal->close();
+  }
+}
+
+void WindowTest::SetUp() {
+  watchdog_ = std::make_unique<ModalWatchdog>();
+  window_ = app::OpenMainWindow();
+  ASSERT_TRUE(QTest::qWaitForWindowExposed(window_->frame()));
+}
+
+void WindowTest::TearDown() {
+  if (window_->frame() != nullptr) window_->frame()->close();
+  window_.reset();
+  QApplication::processEvents();
+  if (!allow_unexpected_) {
+    for (const SeenModal& modal : watchdog_->unexpected) {
+      ADD_FAILURE() << "unexpected modal dialog: " << modal.title.toStdString();
+    }
+  }
+  watchdog_.reset();
+}
+
+QStringList WindowTest::TakeMessages() {
+  QStringList messages;
+  for (const SeenModal& modal : watchdog_->seen) messages << modal.title + u'|' + modal.text;
+  watchdog_->seen.clear();
+  return messages;
+}
+
+void TypeInto(QWidget* widget, const QString& text) {
+  widget->setFocus(Qt::OtherFocusReason);
+  for (const QChar c : text) QTest::keyClicks(widget, QString(c));
+}
+
+}  // namespace quorbit::testing
