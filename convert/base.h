@@ -1,5 +1,5 @@
 #pragma once
-// The base converter's pure core (Part 4.1): decimal text to binary digits and back, computed
+// The base converter's pure core: decimal text to binary digits and back, computed
 // with the text and number rules. The handlers read and write the three edit boxes.
 
 #include <string_view>

@@ -1,6 +1,7 @@
 #include "tests/gui_support.h"
 
 #include <QDialog>
+#include <QKeyEvent>
 #include <QMessageBox>
 #include <QTest>
 
@@ -59,7 +60,17 @@ QStringList WindowTest::TakeMessages() {
 
 void TypeInto(QWidget* widget, const QString& text) {
   widget->setFocus(Qt::OtherFocusReason);
-  for (const QChar c : text) QTest::keyClicks(widget, QString(c));
+  for (const QChar c : text) {
+    if (c.unicode() < 0x80) {
+      QTest::keyClicks(widget, QString(c));
+      continue;
+    }
+    // Qt's key simulation knows only ASCII keys; other characters come as key text.
+    QKeyEvent press(QEvent::KeyPress, Qt::Key_unknown, Qt::NoModifier, QString(c));
+    QKeyEvent release(QEvent::KeyRelease, Qt::Key_unknown, Qt::NoModifier, QString(c));
+    QApplication::sendEvent(widget, &press);
+    QApplication::sendEvent(widget, &release);
+  }
 }
 
 }  // namespace quorbit::testing
