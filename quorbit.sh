@@ -10,7 +10,7 @@ packages=(
   qt6-base-dev libgl-dev libxkbcommon-dev
   libgtest-dev libgmock-dev libbenchmark-dev
   fonts-noto-cjk fonts-arphic-uming
-  xvfb xauth xdotool x11-utils imagemagick
+  xvfb xauth xdotool x11-utils imagemagick dpkg-dev desktop-file-utils
   clang libclang-rt-14-dev
 )
 
