@@ -2,6 +2,7 @@
 # Set up, build and run Quorbit, or build and run every test.
 #   ./quorbit.sh run    install what is missing, build, start the program
 #   ./quorbit.sh test   install what is missing, build (warnings are errors), run every test
+#   ./quorbit.sh package  install what is missing, build, make the Debian package
 set -euo pipefail
 cd "$(dirname "$0")"
 
@@ -53,8 +54,15 @@ case "${1:-}" in
     cmake --build build/test -j2
     (cd build/test && QT_QPA_PLATFORM=offscreen ctest --output-on-failure -j2)
     ;;
+  package)
+    install_missing
+    configure build/run -DCMAKE_BUILD_TYPE=RelWithDebInfo -DQUORBIT_WERROR=OFF -DQUORBIT_TESTS=OFF -DQUORBIT_BENCH=OFF
+    cmake --build build/run --target quorbit -j2
+    (cd build/run && cpack -G DEB)
+    ls build/run/quorbit_*.deb
+    ;;
   *)
-    echo "usage: $0 run | test" >&2
+    echo "usage: $0 run | test | package" >&2
     exit 2
     ;;
 esac

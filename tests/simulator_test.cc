@@ -31,6 +31,23 @@ class SimulatorTest : public WindowTest {
     ASSERT_TRUE(QTest::qWaitForWindowActive(window().frame()));
   }
 
+  // Each box is answered as a person would: once it has come up and taken the focus, by a
+  // click on its OK button.
+  void ExpectRefusals(int count) {
+    for (int n = 0; n < count; ++n) {
+      watchdog_->Expect([](QWidget* modal) {
+        auto* box = qobject_cast<QMessageBox*>(modal);
+        ASSERT_NE(box, nullptr);
+        EXPECT_EQ(box->icon(), QMessageBox::Information);
+        EXPECT_EQ(box->standardButtons(), QMessageBox::Ok);
+        EXPECT_TRUE(QTest::qWaitForWindowActive(box));
+        fprintf(stderr, "answering\n");
+        QTest::mouseClick(box->button(QMessageBox::Ok), Qt::LeftButton);
+        fprintf(stderr, "answered active %p focus %p\n", (void*)QApplication::activeWindow(), (void*)QApplication::focusWidget());
+      });
+    }
+  }
+
   QLineEdit* Box() { return W<QLineEdit>("编辑框_地址"); }
 
   app::PictureButton* Lever(int i) {
@@ -260,21 +277,14 @@ TEST_F(SimulatorTest, RefusalBoxTakingTheFocusDoesNotRewrite) {
   Spy spy;
   Box()->installEventFilter(&spy);
   QObject::connect(Box(), &QLineEdit::textChanged, [](const QString& t){ fprintf(stderr, "changed %s\n", qPrintable(t)); });
-  bool answered = false;
-  watchdog_->Expect([&answered](QWidget* modal) {
-    auto* box = qobject_cast<QMessageBox*>(modal);
-    ASSERT_NE(box, nullptr);
-    EXPECT_EQ(box->icon(), QMessageBox::Information);
-    EXPECT_EQ(box->standardButtons(), QMessageBox::Ok);
-    answered = true;
-    QTest::mouseClick(box->button(QMessageBox::Ok), Qt::LeftButton);
-  });
+  ExpectRefusals(1);
   Keys(QStringLiteral("0300"));
-  EXPECT_TRUE(answered);
   EXPECT_EQ(TakeMessages(), QStringList(kRefusal));
   EXPECT_EQ(Box()->text(), QStringLiteral("0300"));
   EXPECT_EQ(LeverValue(), 0b11110);
   EXPECT_TRUE(DisplayShows("030"));
+  QApplication::processEvents();
+  fprintf(stderr, "after active %p focus %p\n", (void*)QApplication::activeWindow(), (void*)QApplication::focusWidget());
 }
 
 TEST_F(SimulatorTest, LeverClickLeavesTheBoxBehindUntilItChanges) {
