@@ -50,9 +50,12 @@ case "${1:-}" in
     ;;
   test)
     install_missing
-    configure build/test -DCMAKE_BUILD_TYPE=RelWithDebInfo -DQUORBIT_WERROR=ON
-    cmake --build build/test -j2
-    (cd build/test && QT_QPA_PLATFORM=offscreen ctest --output-on-failure -j2)
+    # The optimised build, then the same suite under the address and UB sanitizers.
+    for preset in default asan; do
+      cmake --preset "$preset" --log-level=WARNING >/dev/null
+      cmake --build --preset "$preset"
+      ctest --preset "$preset"
+    done
     ;;
   package)
     install_missing

@@ -79,9 +79,14 @@ class IntegerBoxFilter : public QObject {
     } else if (event->type() == QEvent::InputMethod) {
       return true;  // composed input is never a digit typed on the keyboard
     } else if (event->type() == QEvent::FocusOut) {
+      // The focus going to one of our own windows (a message box, which may already have
+      // closed by the time this arrives) is not the user leaving the box.
       const auto reason = static_cast<QFocusEvent*>(event)->reason();
+      const QWidget* active = QApplication::activeWindow();
+      const bool to_own_window = reason == Qt::ActiveWindowFocusReason && active != nullptr &&
+                                 active != box->window();
       const bool to_modal = QApplication::activeModalWidget() != nullptr;
-      if (reason != Qt::PopupFocusReason && !to_modal) {
+      if (reason != Qt::PopupFocusReason && !to_modal && !to_own_window) {
         const QString normalised = NormalisedInteger(box->text());
         if (normalised != box->text()) box->setText(normalised);
       }

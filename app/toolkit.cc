@@ -142,9 +142,20 @@ void Toolkit::AppendTexts(Control box, const std::function<void(const Sink&)>& p
   auto* edit = window_.As<QPlainTextEdit>(box);
   QTextCursor cursor(edit->document());
   cursor.movePosition(QTextCursor::End);
+  edit->document()->setUndoRedoEnabled(false);
   cursor.beginEditBlock();
-  produce([&](const Text& piece) { cursor.insertText(ToParagraphs(window_.Decode(piece))); });
+  QString pending;
+  const auto flush = [&] {
+    cursor.insertText(pending);
+    pending.clear();
+  };
+  produce([&](const Text& piece) {
+    pending += ToParagraphs(window_.Decode(piece));
+    if (pending.size() >= (1 << 16)) flush();
+  });
+  flush();
   cursor.endEditBlock();
+  edit->document()->setUndoRedoEnabled(true);
   edit->setTextCursor(cursor);
   edit->ensureCursorVisible();
 }

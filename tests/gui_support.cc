@@ -7,8 +7,8 @@
 
 namespace quorbit::testing {
 
-ModalWatchdog::ModalWatchdog() {
-  timer_.setInterval(15);
+ModalWatchdog::ModalWatchdog(int interval_ms) {
+  timer_.setInterval(interval_ms);
   QObject::connect(&timer_, &QTimer::timeout, [this] { Poll(); });
   timer_.start();
 }

@@ -31,7 +31,7 @@ struct SeenModal {
 class ModalWatchdog {
  public:
   using Answer = std::function<void(QWidget* modal)>;
-  ModalWatchdog();
+  explicit ModalWatchdog(int interval_ms = 15);
   void Expect(Answer answer) { answers_.push_back(std::move(answer)); }
   std::vector<SeenModal> seen;
   std::vector<SeenModal> unexpected;
