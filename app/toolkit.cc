@@ -142,7 +142,6 @@ void Toolkit::AppendTexts(Control box, const std::function<void(const Sink&)>& p
   auto* edit = window_.As<QPlainTextEdit>(box);
   QTextCursor cursor(edit->document());
   cursor.movePosition(QTextCursor::End);
-  edit->document()->setUndoRedoEnabled(false);
   cursor.beginEditBlock();
   QString pending;
   const auto flush = [&] {
@@ -155,7 +154,6 @@ void Toolkit::AppendTexts(Control box, const std::function<void(const Sink&)>& p
   });
   flush();
   cursor.endEditBlock();
-  edit->document()->setUndoRedoEnabled(true);
   edit->setTextCursor(cursor);
   edit->ensureCursorVisible();
 }

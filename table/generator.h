@@ -12,8 +12,8 @@ namespace quorbit::table {
 
 // Larger tables would freeze the window for a long time or exhaust memory, so they are
 // refused before any cell is produced.
-inline constexpr std::int32_t kMaxCells = 1'000'000;
-inline constexpr std::int64_t kMaxBytes = 16 * 1024 * 1024;
+inline constexpr std::int32_t kMaxCells = 200'000;
+inline constexpr std::int64_t kMaxBytes = 4 * 1024 * 1024;
 
 // The texts and states of the settings controls, as read when the table is made.
 struct TableSettings {

@@ -1,0 +1,141 @@
+// Start-up time and resident memory of the real program against a bare Qt window that
+// shows one line of the same CJK font: both started as processes on an X server of their
+// own (Xvfb), timed from the start of the process to the first frame on the screen, which
+// is when the pixels of the window's place change from the black root.
+//   startup_bench PATH/TO/quorbit PATH/TO/bare_window [benchmark flags]
+
+#include <X11/Xlib.h>
+#include <X11/Xutil.h>
+#include <benchmark/benchmark.h>
+#include <signal.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
+#include <algorithm>
+#include <chrono>
+#include <cstdio>
+#include <cstdlib>
+#include <fstream>
+#include <map>
+#include <stdexcept>
+#include <string>
+#include <thread>
+#include <vector>
+
+namespace {
+
+using Clock = std::chrono::steady_clock;
+
+std::string display_name;
+std::map<std::string, std::string> programs;
+std::map<std::string, std::vector<double>> seconds, megabytes;
+
+long ResidentKilobytes(pid_t pid) {
+  std::ifstream status("/proc/" + std::to_string(pid) + "/status");
+  std::string line;
+  while (std::getline(status, line)) {
+    if (line.rfind("VmRSS:", 0) == 0) return std::stol(line.substr(6));
+  }
+  return 0;
+}
+
+// True once the centre and the top band of the window's place are painted.
+bool Painted(Display* display) {
+  const int width = DisplayWidth(display, DefaultScreen(display));
+  const int height = DisplayHeight(display, DefaultScreen(display));
+  const int left = (width - 698) / 2, top = (height - 522) / 2;
+  const int points[][2] = {{left + 349, top + 261}, {left + 300, top + 5}, {left + 20, top + 500}};
+  for (const auto& point : points) {
+    XImage* image = XGetImage(display, DefaultRootWindow(display), point[0], point[1], 1, 1,
+                              AllPlanes, ZPixmap);
+    const unsigned long pixel = image ? XGetPixel(image, 0, 0) : 0;
+    if (image) XDestroyImage(image);
+    if (pixel == 0) return false;
+  }
+  return true;
+}
+
+void StartUp(benchmark::State& state, const std::string& name) {
+  Display* display = XOpenDisplay(display_name.c_str());
+  if (display == nullptr) {
+    state.SkipWithError("no X display");
+    return;
+  }
+  for (auto _ : state) {
+    const auto start = Clock::now();
+    const pid_t pid = fork();
+    if (pid == 0) {
+      setenv("DISPLAY", display_name.c_str(), 1);
+      setenv("QT_QPA_PLATFORM", "xcb", 1);
+      execl(programs[name].c_str(), programs[name].c_str(), nullptr);
+      _exit(127);
+    }
+    while (!Painted(display)) {
+      if (Clock::now() - start > std::chrono::seconds(20)) break;
+      std::this_thread::sleep_for(std::chrono::microseconds(200));
+    }
+    const double elapsed = std::chrono::duration<double>(Clock::now() - start).count();
+    state.SetIterationTime(elapsed);
+    seconds[name].push_back(elapsed);
+    std::this_thread::sleep_for(std::chrono::milliseconds(500));
+    megabytes[name].push_back(ResidentKilobytes(pid) / 1024.0);
+    kill(pid, SIGTERM);
+    waitpid(pid, nullptr, 0);
+    // The root is black again before the next start.
+    while (Painted(display)) std::this_thread::sleep_for(std::chrono::milliseconds(5));
+  }
+  state.counters["rss_MiB"] = megabytes[name].back();
+  XCloseDisplay(display);
+}
+
+double Median(std::vector<double> values) {
+  std::sort(values.begin(), values.end());
+  return values.empty() ? 0 : values[values.size() / 2];
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+  if (argc < 3) {
+    std::fprintf(stderr, "usage: %s PATH/TO/quorbit PATH/TO/bare_window [flags]\n", argv[0]);
+    return 2;
+  }
+  programs = {{"quorbit", argv[1]}, {"bare_window", argv[2]}};
+  // An X server of our own, with a black root, on a free display.
+  int fds[2];
+  if (pipe(fds) != 0) return 1;
+  const pid_t xvfb = fork();
+  if (xvfb == 0) {
+    const std::string fd = std::to_string(fds[1]);
+    execlp("Xvfb", "Xvfb", "-displayfd", fd.c_str(), "-screen", "0", "1024x768x24", "-br",
+           "-nolisten", "tcp", nullptr);
+    _exit(127);
+  }
+  close(fds[1]);
+  char number[16] = {};
+  if (read(fds[0], number, sizeof number - 1) <= 0) return 1;
+  display_name = ":" + std::to_string(std::strtol(number, nullptr, 10));
+  benchmark::RegisterBenchmark("StartUp/quorbit", StartUp, std::string("quorbit"))
+      ->UseManualTime()
+      ->Unit(benchmark::kMillisecond)
+      ->Iterations(10);
+  benchmark::RegisterBenchmark("StartUp/bare_window", StartUp, std::string("bare_window"))
+      ->UseManualTime()
+      ->Unit(benchmark::kMillisecond)
+      ->Iterations(10);
+  int benchmark_argc = argc - 2;
+  argv[2] = argv[0];
+  benchmark::Initialize(&benchmark_argc, argv + 2);
+  benchmark::RunSpecifiedBenchmarks();
+  benchmark::Shutdown();
+  kill(xvfb, SIGTERM);
+  waitpid(xvfb, nullptr, 0);
+
+  const double time_ratio = Median(seconds["quorbit"]) / Median(seconds["bare_window"]);
+  const double memory_ratio = Median(megabytes["quorbit"]) / Median(megabytes["bare_window"]);
+  std::printf("median start-up: quorbit %.1f ms, bare window %.1f ms, ratio %.2f\n",
+              1000 * Median(seconds["quorbit"]), 1000 * Median(seconds["bare_window"]), time_ratio);
+  std::printf("median resident memory: quorbit %.1f MiB, bare window %.1f MiB, ratio %.2f\n",
+              Median(megabytes["quorbit"]), Median(megabytes["bare_window"]), memory_ratio);
+  return 0;
+}
