@@ -56,6 +56,8 @@ case "${1:-}" in
       cmake --build --preset "$preset"
       ctest --preset "$preset"
     done
+    # The fuzz targets (clang, libFuzzer), each for a bounded time.
+    tests/fuzz/run.sh build/fuzz
     ;;
   package)
     install_missing

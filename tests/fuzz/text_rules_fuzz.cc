@@ -104,7 +104,7 @@ void CheckIntegerText(std::int32_t x) {
 
   CHECK(TextToInt(t) == x);
   CHECK(TextToInt(Widen(t)) == x);
-  CHECK(TextToInt(" \t\xA1\xA1" + t + "\xA3\xAE" "9") == x);  // "　", then "．9" ends it
+  CHECK(TextToInt(" \t\xA1\xA1" + t + "\xA3\xAE\x39") == x);  // "　", then "．9" ends it
   CHECK(RealToInt(TextToReal(t)) == x);
   CHECK(RealToInt(IntToReal(x)) == x);
   // An integral real prints like the integer.
