@@ -10,6 +10,7 @@
 #include <QSaveFile>
 #include <QScrollBar>
 #include <QTextCursor>
+#include <QTextDocument>
 #include <QUrl>
 
 #include "app/main_window.h"
@@ -140,20 +141,16 @@ void Toolkit::AppendText(Control box, const Text& text) {
 
 void Toolkit::AppendTexts(Control box, const std::function<void(const Sink&)>& produce) {
   auto* edit = window_.As<QPlainTextEdit>(box);
-  QTextCursor cursor(edit->document());
+  QTextDocument* document = edit->document();
+  // A generated table is not an edit to undo; keeping it on the undo stack costs as much
+  // memory as the table itself.
+  document->setUndoRedoEnabled(false);
+  QTextCursor cursor(document);
   cursor.movePosition(QTextCursor::End);
   cursor.beginEditBlock();
-  QString pending;
-  const auto flush = [&] {
-    cursor.insertText(pending);
-    pending.clear();
-  };
-  produce([&](const Text& piece) {
-    pending += ToParagraphs(window_.Decode(piece));
-    if (pending.size() >= (1 << 16)) flush();
-  });
-  flush();
+  produce([&](const Text& piece) { cursor.insertText(ToParagraphs(window_.Decode(piece))); });
   cursor.endEditBlock();
+  document->setUndoRedoEnabled(true);
   edit->setTextCursor(cursor);
   edit->ensureCursorVisible();
 }
@@ -195,7 +192,8 @@ bool Toolkit::WriteFile(const FilePath& path, const ByteSet& bytes) {
   // The new content goes to a temporary file that replaces the old one only when complete.
   QSaveFile file(QFile::decodeName(QByteArray(path.data(), static_cast<qsizetype>(path.size()))));
   if (!file.open(QIODevice::WriteOnly)) return false;
-  if (file.write(ToQt(bytes)) != static_cast<qint64>(bytes.size())) {
+  // A write cut short (a full disk, a size limit) may only show when the buffer is flushed.
+  if (file.write(ToQt(bytes)) != static_cast<qint64>(bytes.size()) || !file.flush()) {
     file.cancelWriting();
     file.commit();
     return false;

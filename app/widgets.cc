@@ -1,6 +1,9 @@
 #include "app/widgets.h"
 
+#include <QDir>
 #include <QFileDialog>
+#include <QFileInfo>
+#include <QMessageBox>
 #include <QMouseEvent>
 #include <QPainter>
 #include <QStringList>
@@ -15,6 +18,25 @@ QPixmap Decode(const QByteArray& bytes) {
   if (!bytes.isEmpty()) pixmap.loadFromData(bytes);
   return pixmap;
 }
+
+// Qt's own save dialog, which also refuses a file in a folder that does not exist.
+class SaveFileDialog : public QFileDialog {
+ public:
+  using QFileDialog::QFileDialog;
+
+  void accept() override {
+    const QStringList chosen = selectedFiles();
+    if (!chosen.isEmpty()) {
+      const QFileInfo file(chosen.front());
+      if (!file.isDir() && !file.absoluteDir().exists()) {
+        QMessageBox::warning(this, windowTitle(),
+                             QStringLiteral("文件夹不存在：%1").arg(file.absolutePath()));
+        return;
+      }
+    }
+    QFileDialog::accept();
+  }
+};
 
 }  // namespace
 
@@ -181,7 +203,7 @@ bool SaveDialogComponent::Run(QWidget* owner) {
   for (int i = 0; i + 1 < parts.size(); i += 2) {
     filters << QStringLiteral("%1 (%2)").arg(parts[i], parts[i + 1]);
   }
-  QFileDialog dialog(owner);
+  SaveFileDialog dialog(owner);
   dialog.setOption(QFileDialog::DontUseNativeDialog);
   dialog.setAcceptMode(QFileDialog::AcceptSave);
   dialog.setFileMode(QFileDialog::AnyFile);

@@ -161,7 +161,7 @@ TablePlan PlanTable(const TableSettings& settings) {
   });
   plan.bytes += line;
   plan.longest_line = std::max(plan.longest_line, line);
-  if (plan.bytes > kMaxBytes) {
+  if (plan.bytes > kMaxBytes || plan.longest_line > kMaxLineBytes) {
     plan.outcome = PlanOutcome::kTooLarge;
     plan.bytes = 0;
     plan.longest_line = 0;
@@ -171,7 +171,8 @@ TablePlan PlanTable(const TableSettings& settings) {
 
 void GenerateTable(const TableSettings& settings, const TablePlan& plan,
                    const std::function<void(const text::Text&)>& append) {
-  if (plan.outcome != PlanOutcome::kTable) return;
+  // Without cells no byte bound limits the spacing, which is then not built at all.
+  if (plan.outcome != PlanOutcome::kTable || plan.cells <= 0) return;
   const Text spacing(static_cast<std::size_t>(std::max(plan.spacing, 0)), ' ');
   Text line;
   line.reserve(static_cast<std::size_t>(plan.longest_line));

@@ -11,9 +11,12 @@
 namespace quorbit::table {
 
 // Larger tables would freeze the window for a long time or exhaust memory, so they are
-// refused before any cell is produced.
+// refused before any cell is produced. The box pays for every line it holds and lays out
+// each line it shows whole, so lines are bounded apart from cells and bytes; within these
+// bounds every table fills the box in well under a second (bench/table_bench.cc).
 inline constexpr std::int32_t kMaxCells = 200'000;
 inline constexpr std::int64_t kMaxBytes = 4 * 1024 * 1024;
+inline constexpr std::int64_t kMaxLineBytes = 32 * 1024;
 
 // The texts and states of the settings controls, as read when the table is made.
 struct TableSettings {
