@@ -6,39 +6,13 @@
 set -euo pipefail
 
 binary=$1
-work=$(mktemp -d)
-xvfb_pid=""
-app_pid=""
-cleanup() {
-  [ -n "$app_pid" ] && kill "$app_pid" 2>/dev/null || true
-  [ -n "$xvfb_pid" ] && kill "$xvfb_pid" 2>/dev/null || true
-  rm -rf "$work"
-}
-trap cleanup EXIT
-
-fail() {
-  echo "FAIL: $*" >&2
-  exit 1
-}
-
-# Xvfb picks a free display and writes its number to the pipe.
-mkfifo "$work/display"
-Xvfb -displayfd 3 -screen 0 1024x768x24 -nolisten tcp 3>"$work/display" >"$work/xvfb.log" 2>&1 &
-xvfb_pid=$!
-read -r -t 10 number <"$work/display" || fail "Xvfb did not start"
-export DISPLAY=":$number"
-export QT_QPA_PLATFORM=xcb HOME="$work" XDG_CONFIG_HOME="$work/config"
+source "$(dirname "$0")/xvfb.sh"
+start_xvfb 1024x768
 
 "$binary" >"$work/app.log" 2>&1 &
 app_pid=$!
 
-window=""
-for _ in $(seq 100); do
-  window=$(xdotool search --name '^Quorbit v1\.4$' 2>/dev/null | head -n 1) || true
-  [ -n "$window" ] && xdotool getwindowgeometry "$window" >/dev/null 2>&1 && break
-  sleep 0.1
-done
-[ -n "$window" ] || fail "no window titled 'Quorbit v1.4'"
+wait_for_window
 
 geometry() {
   eval "$(xdotool getwindowgeometry --shell "$window")"
@@ -84,15 +58,7 @@ geometry
 xdotool mousemove $((223 + 17 + 347 + 10)) $((163 + 43 + 103 + 10)) click 1
 xdotool type --delay 50 "12"
 xdotool key Escape
-status=""
-for _ in $(seq 50); do
-  if ! kill -0 "$app_pid" 2>/dev/null; then
-    wait "$app_pid" && status=0 || status=$?
-    break
-  fi
-  sleep 0.1
-done
-app_pid=""
-[ -n "$status" ] || fail "Escape did not end the program"
+status=0
+wait_for_exit || status=$?
 [ "$status" -eq 0 ] || fail "exit status $status"
 echo "end-to-end: all checks passed"

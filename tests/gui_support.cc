@@ -36,7 +36,13 @@ void ModalWatchdog::Poll() {
 void WindowTest::SetUp() {
   watchdog_ = std::make_unique<ModalWatchdog>();
   window_ = app::OpenMainWindow();
-  ASSERT_TRUE(QTest::qWaitForWindowExposed(window_->frame()));
+  ASSERT_TRUE(QTest::qWaitForWindowActive(window_->frame()));
+}
+
+void WindowTest::Reopen() {
+  window_->frame()->close();
+  window_ = app::OpenMainWindow();
+  ASSERT_TRUE(QTest::qWaitForWindowActive(window_->frame()));
 }
 
 void WindowTest::TearDown() {

@@ -54,6 +54,8 @@ class WindowTest : public ::testing::Test {
     return widget;
   }
   Toolkit& tk() { return window_->toolkit(); }
+  // Some tables of cases need the window as it opens for each row.
+  void Reopen();
   MainWindowImpl& window() { return *window_; }
 
   // The messages the watchdog met since the last call, as "title|text".

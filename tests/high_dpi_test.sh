@@ -6,19 +6,7 @@
 set -euo pipefail
 
 binary=$1
-work=$(mktemp -d)
-xvfb_pid=""
-app_pid=""
-cleanup() {
-  [ -n "$app_pid" ] && kill "$app_pid" 2>/dev/null || true
-  [ -n "$xvfb_pid" ] && kill "$xvfb_pid" 2>/dev/null || true
-  rm -rf "$work"
-}
-trap cleanup EXIT
-fail() {
-  echo "FAIL: $*" >&2
-  exit 1
-}
+source "$(dirname "$0")/xvfb.sh"
 
 # name, then left, top, width, height in window coordinates (the layout's places added up).
 controls=(
@@ -36,11 +24,7 @@ controls=(
   "table-box 449 55 231 433"
 )
 
-mkfifo "$work/display"
-Xvfb -displayfd 3 -screen 0 2048x1536x24 -nolisten tcp 3>"$work/display" >/dev/null 2>&1 &
-xvfb_pid=$!
-read -r -t 10 number <"$work/display" || fail "Xvfb did not start"
-export DISPLAY=":$number" QT_QPA_PLATFORM=xcb HOME="$work"
+start_xvfb 2048x1536
 
 # mean_colour IMAGE X Y W H: "r g b" of the middle half of the rectangle.
 mean_colour() {
@@ -52,13 +36,7 @@ declare -A reference
 for factor in 1 1.5 2; do
   QT_SCALE_FACTOR=$factor "$binary" >"$work/app.log" 2>&1 &
   app_pid=$!
-  window=""
-  for _ in $(seq 100); do
-    window=$(xdotool search --name '^Quorbit v1\.4$' 2>/dev/null | head -n 1) || true
-    [ -n "$window" ] && break
-    sleep 0.1
-  done
-  [ -n "$window" ] || fail "factor $factor: no window"
+  wait_for_window
   sleep 1
   eval "$(xdotool getwindowgeometry --shell "$window")"
   want_w=$(awk -v f="$factor" 'BEGIN { printf "%d", 698 * f + 0.5 }')

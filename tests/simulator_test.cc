@@ -27,18 +27,6 @@ const QString kRefusal = QStringLiteral("提示！|请输入 1—255 之间的�
 
 class SimulatorTest : public WindowTest {
  protected:
-  void SetUp() override {
-    WindowTest::SetUp();
-    ASSERT_TRUE(QTest::qWaitForWindowActive(window().frame()));
-  }
-
-  // Some tables need a window as it opens for each row.
-  void Reopen() {
-    window().frame()->close();
-    window_ = app::OpenMainWindow();
-    ASSERT_TRUE(QTest::qWaitForWindowActive(window().frame()));
-  }
-
   // Each box is answered as a person would: once it has come up and taken the focus, by a
   // click on its OK button.
   void ExpectRefusals(int count) {

@@ -144,18 +144,6 @@ struct DialogAtOpen {
 
 class TableWindowTest : public WindowTest {
  protected:
-  void SetUp() override {
-    WindowTest::SetUp();
-    ASSERT_TRUE(QTest::qWaitForWindowActive(window().frame()));
-  }
-
-  // Some tables need a window as it opens for each row.
-  void Reopen() {
-    window().frame()->close();
-    window_ = app::OpenMainWindow();
-    ASSERT_TRUE(QTest::qWaitForWindowActive(window().frame()));
-  }
-
   void Enter(const char* box, const QString& text) {
     W<QLineEdit>(box)->clear();
     TypeInto(W(box), text);
