@@ -29,15 +29,18 @@ start_xvfb() {
   mkdir -p "$HOME"
 }
 
-# wait_for_window: sets $window to the main window once it is mapped.
+# wait_for_window: sets $window to the main window once it is mapped (a loaded machine may
+# take a while to start it).
 wait_for_window() {
   window=""
-  for _ in $(seq 100); do
+  for _ in $(seq 300); do
+    if [ -n "$app_pid" ] && ! kill -0 "$app_pid" 2>/dev/null; then break; fi
     window=$(xdotool search --name '^Quorbit v1\.4$' 2>/dev/null | head -n 1) || true
     [ -n "$window" ] && xdotool getwindowgeometry "$window" >/dev/null 2>&1 && return 0
     sleep 0.1
   done
-  [ -f "$work/app.log" ] && cat "$work/app.log" >&2
+  if [ -f "$work/app.log" ]; then cat "$work/app.log" >&2; fi
+  if [ -n "$app_pid" ] && ! kill -0 "$app_pid" 2>/dev/null; then fail "the program ended at start"; fi
   fail "no window titled 'Quorbit v1.4'"
 }
 
