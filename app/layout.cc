@@ -41,9 +41,6 @@ constexpr std::string_view kIntroduction =
     "1.4 地址编码想生成到几就生成到几。\r\n"
     " ";
 
-constexpr std::string_view kCredits =
-    "Quorbit 工作室          程序设计：北辰          即时通讯：20240610";
-
 constexpr std::array kRows = {
     // On the window.
     Row{.name = "透明标签1", .kind = Kind::kTitleLabel, .parent = "", .left = 0, .top = 3,

@@ -51,9 +51,12 @@ struct Row {
 
 std::span<const Row> Layout();
 
-// The addresses behind the link buttons and the footer credits, kept together.
+// The addresses behind the link buttons and the footer credits, kept together: the maker's
+// home, the support chat (the contact's account number and a site label) and the credits.
 inline constexpr std::string_view kHomePage = "www.quorbit.example";
 inline constexpr std::string_view kSupportChat =
     "http://chat.quorbit.example/msgrd?V=1&Uin=20240610&Site=quorbit&Menu=yes";
+inline constexpr std::string_view kCredits =
+    "Quorbit 工作室          程序设计：北辰          即时通讯：20240610";
 
 }  // namespace quorbit::app
