@@ -108,7 +108,7 @@ int main(int argc, char** argv) {
   if (xvfb == 0) {
     const std::string fd = std::to_string(fds[1]);
     execlp("Xvfb", "Xvfb", "-displayfd", fd.c_str(), "-screen", "0", "1024x768x24", "-br",
-           "-nolisten", "tcp", nullptr);
+           "-nolisten", "tcp", "-noreset", nullptr);
     _exit(127);
   }
   close(fds[1]);

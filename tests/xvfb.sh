@@ -18,10 +18,11 @@ fail() {
 }
 
 # start_xvfb WIDTHxHEIGHT: an X server on a free display (Xvfb writes its number to the
-# pipe), with a home of its own so that nothing lands in the real one.
+# pipe), with a home of its own so that nothing lands in the real one. Without -noreset the
+# server resets whenever its last client leaves, and a client connecting then is refused.
 start_xvfb() {
   mkfifo "$work/display"
-  Xvfb -displayfd 3 -screen 0 "$1x24" -nolisten tcp 3>"$work/display" >"$work/xvfb.log" 2>&1 &
+  Xvfb -displayfd 3 -screen 0 "$1x24" -nolisten tcp -noreset 3>"$work/display" >"$work/xvfb.log" 2>&1 &
   xvfb_pid=$!
   local number
   read -r -t 10 number <"$work/display" || fail "Xvfb did not start"
