@@ -8,6 +8,7 @@
 #include <QEventLoop>
 #include <QFile>
 #include <QFocusEvent>
+#include <QFontDatabase>
 #include <QGroupBox>
 #include <QKeyEvent>
 #include <QLabel>
@@ -36,11 +37,25 @@ QString FromUtf8(std::string_view text) {
 
 QColor Rgb(int rgb) { return QColor((rgb >> 16) & 0xFF, (rgb >> 8) & 0xFF, rgb & 0xFF); }
 
+// The family "宋体" lands on, named directly: asked for a name no font has, Qt first has
+// fontconfig sort every installed font for it, and only then tries the substitutes.
+QString SongFamily() {
+  const QString song = QStringLiteral("宋体");
+  const QStringList installed = QFontDatabase::families();
+  for (const QString& family : QStringList{song} + QFont::substitutes(song)) {
+    if (installed.contains(family, Qt::CaseInsensitive)) return family;
+  }
+  return song;
+}
+
 QFont FontFor(const Row& row) {
   if (row.font == app::FontKind::kDialog) return QApplication::font();
-  QFont font(QStringLiteral("宋体"));
+  QFont font(SongFamily());
   font.setPixelSize(row.font_pixels);
   font.setBold(row.font == app::FontKind::kSongBold);
+  // Unhinted, the Song font is drawn from its outlines alone; hinted, FreeType's auto-hinter
+  // first measures dozens of sample glyphs across the 21 MB font file, 3 MB of it then resident.
+  font.setHintingPreference(QFont::PreferNoHinting);
   return font;
 }
 
@@ -117,10 +132,7 @@ class EscapeFilter : public QObject {
 }  // namespace
 
 MainWindowImpl::MainWindowImpl(std::span<const app::Binding> bindings)
-    : toolkit_(*this), decoder_("GBK"), encoder_("GBK") {
-  if (!decoder_.isValid() || !encoder_.isValid()) {
-    throw std::runtime_error("this Qt has no GBK converter");
-  }
+    : toolkit_(*this) {
   clipboard_writer = [](const QString& text) {
     QClipboard* clipboard = QGuiApplication::clipboard();
     clipboard->setText(text);
@@ -132,8 +144,10 @@ MainWindowImpl::MainWindowImpl(std::span<const app::Binding> bindings)
   frame_->setFixedSize(kWindowWidth, kWindowHeight);
   frame_->setWindowTitle(QStringLiteral("Quorbit v1.4"));
   QIcon icon;
+  // Named as PNG: a resource path without a suffix would have Qt load its MIME database to
+  // find out.
   for (const char* size : {"16", "24", "32", "48"}) {
-    icon.addFile(QStringLiteral(":/AppIcon%1").arg(QLatin1StringView(size)));
+    icon.addPixmap(QPixmap(QStringLiteral(":/AppIcon%1").arg(QLatin1StringView(size)), "PNG"));
   }
   frame_->setWindowIcon(icon);
   QPalette palette = frame_->palette();
@@ -175,12 +189,25 @@ QByteArray MainWindowImpl::Picture(std::string_view name) const {
   return file.readAll();
 }
 
+// ICU opens a converter with its tables and code, a megabyte of memory; the window needs
+// none of it until the first text crosses the toolkit boundary.
+void MainWindowImpl::OpenConverters() {
+  if (decoder_.isValid() && encoder_.isValid()) return;
+  decoder_ = QStringDecoder("GBK");
+  encoder_ = QStringEncoder("GBK");
+  if (!decoder_.isValid() || !encoder_.isValid()) {
+    throw std::runtime_error("this Qt has no GBK converter");
+  }
+}
+
 QString MainWindowImpl::Decode(std::string_view gbk) {
+  OpenConverters();
   decoder_.resetState();
   return decoder_.decode(QByteArrayView(gbk.data(), static_cast<qsizetype>(gbk.size())));
 }
 
 Text MainWindowImpl::Encode(const QString& text) {
+  OpenConverters();
   encoder_.resetState();
   QByteArray bytes = encoder_.encode(text);
   bytes.replace('\0', "");  // a Text never holds a zero byte
@@ -405,10 +432,7 @@ Control MainWindowImpl::CopyControl(Control original) {
   if (button == nullptr) throw std::logic_error("only picture buttons are copied");
   auto* copy = new app::PictureButton(button->parentWidget());
   copy->hide();
-  for (auto slot : {app::PictureButton::kNormal, app::PictureButton::kHover,
-                    app::PictureButton::kPressed, app::PictureButton::kDisabled}) {
-    copy->SetPicture(slot, button->Picture(slot));
-  }
+  copy->CopyPictures(*button);
   copy->setGeometry(button->geometry());
   copy->setCursor(button->cursor());
   copy->setFont(button->font());

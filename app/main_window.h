@@ -90,6 +90,7 @@ class MainWindowImpl {
   void Raise(Control source, Event event);  // runs the handlers bound to the event
   void Connect(Control control);           // routes the widget's signals to Raise
   void DragManually();
+  void OpenConverters();
 
   Toolkit toolkit_;
   QPointer<app::MainFrame> frame_;  // deletes itself when closed
@@ -97,7 +98,7 @@ class MainWindowImpl {
   std::map<std::string, int, std::less<>> by_name_;
   std::vector<Handler> created_;
   Control event_source_;
-  QStringDecoder decoder_;
+  QStringDecoder decoder_;  // GBK, opened by the first Decode or Encode
   QStringEncoder encoder_;
 };
 

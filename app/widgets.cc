@@ -75,6 +75,12 @@ void PictureButton::SetPicture(Slot slot, const QByteArray& bytes) {
   repaint();
 }
 
+void PictureButton::CopyPictures(const PictureButton& from) {
+  bytes_ = from.bytes_;
+  pixmaps_ = from.pixmaps_;
+  update();
+}
+
 void PictureButton::paintEvent(QPaintEvent*) {
   Slot slot = kNormal;
   if (!isEnabled()) {

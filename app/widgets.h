@@ -54,6 +54,8 @@ class PictureButton : public QAbstractButton {
 
   const QByteArray& Picture(Slot slot) const { return bytes_[slot]; }
   void SetPicture(Slot slot, const QByteArray& bytes);
+  // Takes the other button's pictures as they are, already decoded.
+  void CopyPictures(const PictureButton& from);
 
  protected:
   void paintEvent(QPaintEvent* event) override;

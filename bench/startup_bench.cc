@@ -2,11 +2,10 @@
 // shows one line of the same CJK font: both started as processes on an X server of their
 // own (Xvfb), timed from the start of the process to the first frame on the screen, which
 // is when the pixels of the window's place change from the black root.
-//   startup_bench PATH/TO/quorbit PATH/TO/bare_window [benchmark flags]
+//   startup_bench PATH/TO/quorbit PATH/TO/bare_window [ROUNDS]
 
 #include <X11/Xlib.h>
 #include <X11/Xutil.h>
-#include <benchmark/benchmark.h>
 #include <signal.h>
 #include <sys/wait.h>
 #include <unistd.h>
@@ -16,7 +15,6 @@
 #include <cstdio>
 #include <cstdlib>
 #include <fstream>
-#include <map>
 #include <stdexcept>
 #include <string>
 #include <thread>
@@ -27,8 +25,6 @@ namespace {
 using Clock = std::chrono::steady_clock;
 
 std::string display_name;
-std::map<std::string, std::string> programs;
-std::map<std::string, std::vector<double>> seconds, megabytes;
 
 long ResidentKilobytes(pid_t pid) {
   std::ifstream status("/proc/" + std::to_string(pid) + "/status");
@@ -55,37 +51,33 @@ bool Painted(Display* display) {
   return true;
 }
 
-void StartUp(benchmark::State& state, const std::string& name) {
-  Display* display = XOpenDisplay(display_name.c_str());
-  if (display == nullptr) {
-    state.SkipWithError("no X display");
-    return;
+struct Sample {
+  double seconds;
+  double megabytes;
+};
+
+// Starts the program, waits for its first frame, reads its resident memory once it has
+// settled, and ends it.
+Sample StartOnce(Display* display, const std::string& program) {
+  const auto start = Clock::now();
+  const pid_t pid = fork();
+  if (pid == 0) {
+    setenv("DISPLAY", display_name.c_str(), 1);
+    setenv("QT_QPA_PLATFORM", "xcb", 1);
+    execl(program.c_str(), program.c_str(), nullptr);
+    _exit(127);
   }
-  for (auto _ : state) {
-    const auto start = Clock::now();
-    const pid_t pid = fork();
-    if (pid == 0) {
-      setenv("DISPLAY", display_name.c_str(), 1);
-      setenv("QT_QPA_PLATFORM", "xcb", 1);
-      execl(programs[name].c_str(), programs[name].c_str(), nullptr);
-      _exit(127);
-    }
-    while (!Painted(display)) {
-      if (Clock::now() - start > std::chrono::seconds(20)) break;
-      std::this_thread::sleep_for(std::chrono::microseconds(200));
-    }
-    const double elapsed = std::chrono::duration<double>(Clock::now() - start).count();
-    state.SetIterationTime(elapsed);
-    seconds[name].push_back(elapsed);
-    std::this_thread::sleep_for(std::chrono::milliseconds(500));
-    megabytes[name].push_back(ResidentKilobytes(pid) / 1024.0);
-    kill(pid, SIGTERM);
-    waitpid(pid, nullptr, 0);
-    // The root is black again before the next start.
-    while (Painted(display)) std::this_thread::sleep_for(std::chrono::milliseconds(5));
+  while (!Painted(display) && Clock::now() - start < std::chrono::seconds(20)) {
+    std::this_thread::sleep_for(std::chrono::microseconds(200));
   }
-  state.counters["rss_MiB"] = megabytes[name].back();
-  XCloseDisplay(display);
+  const double elapsed = std::chrono::duration<double>(Clock::now() - start).count();
+  std::this_thread::sleep_for(std::chrono::milliseconds(500));
+  const double megabytes = ResidentKilobytes(pid) / 1024.0;
+  kill(pid, SIGTERM);
+  waitpid(pid, nullptr, 0);
+  // The root is black again before the next start.
+  while (Painted(display)) std::this_thread::sleep_for(std::chrono::milliseconds(5));
+  return {elapsed, megabytes};
 }
 
 double Median(std::vector<double> values) {
@@ -97,10 +89,11 @@ double Median(std::vector<double> values) {
 
 int main(int argc, char** argv) {
   if (argc < 3) {
-    std::fprintf(stderr, "usage: %s PATH/TO/quorbit PATH/TO/bare_window [flags]\n", argv[0]);
+    std::fprintf(stderr, "usage: %s PATH/TO/quorbit PATH/TO/bare_window [ROUNDS]\n", argv[0]);
     return 2;
   }
-  programs = {{"quorbit", argv[1]}, {"bare_window", argv[2]}};
+  const std::string programs[2] = {argv[1], argv[2]};
+  const int rounds = argc > 3 ? std::atoi(argv[3]) : 21;
   // An X server of our own, with a black root, on a free display.
   int fds[2];
   if (pipe(fds) != 0) return 1;
@@ -115,27 +108,30 @@ int main(int argc, char** argv) {
   char number[16] = {};
   if (read(fds[0], number, sizeof number - 1) <= 0) return 1;
   display_name = ":" + std::to_string(std::strtol(number, nullptr, 10));
-  benchmark::RegisterBenchmark("StartUp/quorbit", StartUp, std::string("quorbit"))
-      ->UseManualTime()
-      ->Unit(benchmark::kMillisecond)
-      ->Iterations(10);
-  benchmark::RegisterBenchmark("StartUp/bare_window", StartUp, std::string("bare_window"))
-      ->UseManualTime()
-      ->Unit(benchmark::kMillisecond)
-      ->Iterations(10);
-  int benchmark_argc = argc - 2;
-  argv[2] = argv[0];
-  benchmark::Initialize(&benchmark_argc, argv + 2);
-  benchmark::RunSpecifiedBenchmarks();
-  benchmark::Shutdown();
+  Display* display = XOpenDisplay(display_name.c_str());
+  if (display == nullptr) return 1;
+
+  // The two programs take turns, and which goes first alternates, so that a change in the
+  // machine's load falls on both alike.
+  std::vector<double> seconds[2], megabytes[2];
+  for (int round = 0; round < rounds; ++round) {
+    for (int turn = 0; turn < 2; ++turn) {
+      const int which = (round + turn) % 2;
+      const Sample sample = StartOnce(display, programs[which]);
+      seconds[which].push_back(sample.seconds);
+      megabytes[which].push_back(sample.megabytes);
+    }
+  }
+  XCloseDisplay(display);
   kill(xvfb, SIGTERM);
   waitpid(xvfb, nullptr, 0);
 
-  const double time_ratio = Median(seconds["quorbit"]) / Median(seconds["bare_window"]);
-  const double memory_ratio = Median(megabytes["quorbit"]) / Median(megabytes["bare_window"]);
-  std::printf("median start-up: quorbit %.1f ms, bare window %.1f ms, ratio %.2f\n",
-              1000 * Median(seconds["quorbit"]), 1000 * Median(seconds["bare_window"]), time_ratio);
-  std::printf("median resident memory: quorbit %.1f MiB, bare window %.1f MiB, ratio %.2f\n",
-              Median(megabytes["quorbit"]), Median(megabytes["bare_window"]), memory_ratio);
+  const double time[2] = {Median(seconds[0]), Median(seconds[1])};
+  const double memory[2] = {Median(megabytes[0]), Median(megabytes[1])};
+  std::printf("%d rounds, medians\n", rounds);
+  std::printf("start-up to first frame: quorbit %.1f ms, bare window %.1f ms, ratio %.2f\n",
+              1000 * time[0], 1000 * time[1], time[0] / time[1]);
+  std::printf("resident memory: quorbit %.1f MiB, bare window %.1f MiB, ratio %.2f\n", memory[0],
+              memory[1], memory[0] / memory[1]);
   return 0;
 }
