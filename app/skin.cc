@@ -38,11 +38,7 @@ QCheckBox::indicator, QRadioButton::indicator {
 }
 QRadioButton::indicator { border-radius: 6px; }
 QCheckBox::indicator:hover, QRadioButton::indicator:hover { border-color: rgb(150,148,178); }
-QCheckBox::indicator:checked {
-  background: qlineargradient(x1:0, y1:0, x2:1, y2:1, stop:0 white, stop:0.2 white,
-                              stop:0.21 rgb(58,62,96), stop:0.79 rgb(58,62,96),
-                              stop:0.8 white, stop:1 white);
-}
+QCheckBox::indicator:checked { image: url(:/CheckMark.png); }
 QRadioButton::indicator:checked {
   background: qradialgradient(cx:0.5, cy:0.5, radius:0.5, fx:0.5, fy:0.5,
                               stop:0 rgb(58,62,96), stop:0.5 rgb(58,62,96),

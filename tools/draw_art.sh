@@ -490,4 +490,16 @@ done
 im "$out/app_icon_16.png" "$out/app_icon_24.png" "$out/app_icon_32.png" "$out/app_icon_48.png" \
     -strip "$out/app_icon.ico"
 
+# ---------------------------------------------------------------------------------------------------------
+# The tick of a checked check box in the silver skin (11x11, and 22x22 for a doubled scale), drawn four
+# times larger and reduced.
+# ---------------------------------------------------------------------------------------------------------
+im -size 88x88 xc:none -fill none -stroke 'rgb(58,62,96)' -strokewidth 12 \
+    -draw "stroke-linecap round stroke-linejoin round path 'M 16,46 L 36,66 L 72,22'" \
+    "$work/tick.png"
+im "$work/tick.png" -filter Box -resize 11x11 "$work/tick11.png"
+im "$work/tick.png" -filter Box -resize 22x22 "$work/tick22.png"
+png "$work/tick11.png" "$out/check_mark.png"
+png "$work/tick22.png" "$out/check_mark@2x.png"
+
 echo "pictures written to $out"
