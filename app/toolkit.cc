@@ -135,10 +135,6 @@ void Toolkit::SetPicture(Control control, const ByteSet& picture) {
 
 ByteSet Toolkit::Picture(std::string_view name) const { return FromQt(window_.Picture(name)); }
 
-void Toolkit::AppendText(Control box, const Text& text) {
-  AppendTexts(box, [&](const Sink& sink) { sink(text); });
-}
-
 void Toolkit::AppendTexts(Control box, const std::function<void(const Sink&)>& produce) {
   auto* edit = window_.As<QPlainTextEdit>(box);
   QTextDocument* document = edit->document();

@@ -66,10 +66,9 @@ class Toolkit {
   // One of the program's own pictures by name ("LeverOnPicture", ...), as encoded bytes.
   ByteSet Picture(std::string_view name) const;
 
-  // Appending to an edit box: the caret goes to the end and stays in view.
-  void AppendText(Control box, const Text& text);
-  // Many appends in one go: `produce` hands each piece to the sink in order; the pieces go
-  // in one by one through a single edit block, which is far faster than AppendText each.
+  // Appending to an edit box: `produce` hands each piece to the sink in order, and each goes
+  // in at the end through one cursor in a single edit block (far faster than an edit per
+  // piece); the caret then stands at the end, in view.
   using Sink = std::function<void(const Text&)>;
   void AppendTexts(Control box, const std::function<void(const Sink&)>& produce);
 

@@ -17,6 +17,7 @@
 #include "app/app.h"
 #include "app/controls.h"
 #include "table/generator.h"
+#include "tests/initial_settings.h"
 
 namespace quorbit {
 namespace {
@@ -26,15 +27,7 @@ using table::TableSettings;
 constexpr char kWideOff[] = "\xD6\xD0";  // "中": one character, two GBK bytes
 constexpr char kWideOn[] = "\xCE\xC4";   // "文"
 
-TableSettings Initial() {
-  TableSettings settings;
-  settings.spacing = "3";
-  settings.count = "255";
-  settings.columns = "5";
-  settings.off_symbol = "0";
-  settings.on_symbol = "1";
-  return settings;
-}
+TableSettings Initial() { return quorbit::testing::InitialSettings(); }
 
 // A shape of table; `grow` writes a size into the settings. A shape without `grow` is
 // generated as it stands; one with it at the largest size the bound accepts.

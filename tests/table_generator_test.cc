@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "table/generator.h"
+#include "tests/initial_settings.h"
 
 namespace quorbit::table {
 namespace {
@@ -26,15 +27,7 @@ Text Gbk(std::string_view line) {
   return out;
 }
 
-TableSettings Initial() {
-  TableSettings settings;
-  settings.spacing = "3";
-  settings.count = "255";
-  settings.columns = "5";
-  settings.off_symbol = "0";
-  settings.on_symbol = "1";
-  return settings;
-}
+TableSettings Initial() { return quorbit::testing::InitialSettings(); }
 
 template <typename Change>
 TableSettings With(Change change) {

@@ -29,6 +29,7 @@
 #include "app/controls.h"
 #include "table/generator.h"
 #include "tests/gui_support.h"
+#include "tests/initial_settings.h"
 
 // Failures show texts as text.
 inline void PrintTo(const QString& text, std::ostream* out) {
@@ -74,15 +75,7 @@ QString Decoded(const Text& gbk) {
   return decoder.decode(QByteArrayView(gbk.data(), static_cast<qsizetype>(gbk.size())));
 }
 
-TableSettings Initial() {
-  TableSettings settings;
-  settings.spacing = "3";
-  settings.count = "255";
-  settings.columns = "5";
-  settings.off_symbol = "0";
-  settings.on_symbol = "1";
-  return settings;
-}
+TableSettings Initial() { return quorbit::testing::InitialSettings(); }
 
 // The table the core makes for the settings, as one text.
 Text CoreTable(const TableSettings& settings) {
@@ -225,6 +218,32 @@ class TableWindowTest : public WindowTest {
       if (!seen.endsWith(u'|')) messages << seen;
     }
     return messages;
+  }
+
+  // What the table box may hold when it is copied or saved, each reached as a user would.
+  struct BoxState {
+    const char* name;
+    std::function<void()> prepare;
+  };
+  std::vector<BoxState> BoxStates() {
+    return {
+        {"the introduction before any table", [] {}},
+        {"the generated table", [this] { Generate(); }},
+        {"text typed after generating",
+         [this] {
+           Generate();
+           auto* box = W<QPlainTextEdit>("编辑框1");
+           box->moveCursor(QTextCursor::End);
+           TypeInto(box, QStringLiteral("中X"));
+           QTest::keyClick(box, Qt::Key_Return);
+           TypeInto(box, QStringLiteral("Y"));
+         }},
+        {"an empty box",
+         [this] {
+           Enter("编辑框_列", "0");
+           Generate();
+         }},
+    };
   }
 
   DialogAtOpen at_open_;
@@ -516,28 +535,7 @@ TEST_F(TableWindowTest, SeventyThousandAddressesInOneColumnAreAccepted) {
 }
 
 TEST_F(TableWindowTest, CopyPutsTheBoxTextOnTheClipboard) {
-  const struct {
-    const char* name;
-    std::function<void()> prepare;
-  } rows[] = {
-      {"the introduction before any table", [] {}},
-      {"the generated table", [&] { Generate(); }},
-      {"text typed after generating",
-       [&] {
-         Generate();
-         auto* box = W<QPlainTextEdit>("编辑框1");
-         box->moveCursor(QTextCursor::End);
-         TypeInto(box, QStringLiteral("中X"));
-         QTest::keyClick(box, Qt::Key_Return);
-         TypeInto(box, QStringLiteral("Y"));
-       }},
-      {"an empty box",
-       [&] {
-         Enter("编辑框_列", "0");
-         Generate();
-       }},
-  };
-  for (const auto& row : rows) {
+  for (const auto& row : BoxStates()) {
     SCOPED_TRACE(row.name);
     Reopen();
     row.prepare();
@@ -560,28 +558,8 @@ TEST_F(TableWindowTest, CopyTheClipboardRefusesIsReported) {
 }
 
 TEST_F(TableWindowTest, SaveWritesExactlyTheBoxText) {
-  const struct {
-    const char* name;
-    std::function<void()> prepare;
-  } rows[] = {
-      {"the introduction before any table", [] {}},
-      {"the table of the initial settings", [&] { Generate(); }},
-      {"text typed after generating",
-       [&] {
-         Generate();
-         auto* box = W<QPlainTextEdit>("编辑框1");
-         box->moveCursor(QTextCursor::End);
-         TypeInto(box, QStringLiteral("中X"));
-         QTest::keyClick(box, Qt::Key_Return);
-       }},
-      {"an empty box",
-       [&] {
-         Enter("编辑框_列", "0");
-         Generate();
-       }},
-  };
   int file = 0;
-  for (const auto& row : rows) {
+  for (const auto& row : BoxStates()) {
     SCOPED_TRACE(row.name);
     Reopen();
     row.prepare();
