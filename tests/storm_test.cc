@@ -92,19 +92,9 @@ class StormTest : public WindowTest {
         "单选框2",   "单选框3",   "选择框_加宽", "选择框_不显示", "选择框_显示位数"};
     if (Pick(3) == 0) {
       const auto lever = tk().FindByTag(1 + Pick(8));
-      return lever ? qobject_cast<QAbstractButton*>(Lever(*lever)) : nullptr;
+      return lever ? qobject_cast<QAbstractButton*>(window().Widget(*lever)) : nullptr;
     }
     return W<QAbstractButton>(kButtons[Pick(std::size(kButtons))]);
-  }
-
-  QWidget* Lever(Control lever) {
-    // The levers are the picture buttons on the switch body, in the order of their tags.
-    const auto levers = W("图片框底")->findChildren<app::PictureButton*>();
-    for (auto* widget : levers) {
-      if (widget->Picture(app::PictureButton::kNormal).size() == 0) continue;
-      if (widget->geometry().x() == tk().Left(lever)) return widget;
-    }
-    return nullptr;
   }
 
   void Act() {
