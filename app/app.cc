@@ -48,10 +48,10 @@ void SetUpApplication() {
   InitPictures();
   QApplication::setStyle(QStyleFactory::create(QStringLiteral("Fusion")));
   // "宋体" is SimSun where the system has it, else a Song-style CJK font.
-  QFont::insertSubstitutions(QStringLiteral("宋体"),
-                             {QStringLiteral("SimSun"), QStringLiteral("NSimSun"),
-                              QStringLiteral("AR PL UMing CN"),
-                              QStringLiteral("Noto Serif CJK SC")});
+  QFont::insertSubstitutions(
+      QStringLiteral("宋体"),
+      {QStringLiteral("SimSun"), QStringLiteral("NSimSun"), QStringLiteral("AR PL UMing CN"),
+       QStringLiteral("Noto Serif CJK SC")});
   QFont dialog_font(QStringLiteral("Noto Sans CJK SC"));
   dialog_font.setPixelSize(12);
   QApplication::setFont(dialog_font);

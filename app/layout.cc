@@ -41,6 +41,8 @@ constexpr std::string_view kIntroduction =
     "1.4 地址编码想生成到几就生成到几。\r\n"
     " ";
 
+// One row per control, kept on as few lines as the columns need so the table reads as one.
+// clang-format off
 constexpr std::array kRows = {
     // On the window.
     Row{.name = "透明标签1", .kind = Kind::kTitleLabel, .parent = "", .left = 0, .top = 3,
@@ -153,6 +155,7 @@ constexpr std::array kRows = {
     Row{.name = "编辑框_十进制", .kind = Kind::kEditBox, .parent = "分组框3", .left = 89,
         .top = 21, .width = 174, .height = 24, .text = ""},
 };
+// clang-format on
 
 }  // namespace
 

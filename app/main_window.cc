@@ -98,8 +98,8 @@ class IntegerBoxFilter : public QObject {
       // closed by the time this arrives) is not the user leaving the box.
       const auto reason = static_cast<QFocusEvent*>(event)->reason();
       const QWidget* active = QApplication::activeWindow();
-      const bool to_own_window = reason == Qt::ActiveWindowFocusReason && active != nullptr &&
-                                 active != box->window();
+      const bool to_own_window =
+          reason == Qt::ActiveWindowFocusReason && active != nullptr && active != box->window();
       const bool to_modal = QApplication::activeModalWidget() != nullptr;
       if (reason != Qt::PopupFocusReason && !to_modal && !to_own_window) {
         const QString normalised = NormalisedInteger(box->text());
@@ -131,8 +131,7 @@ class EscapeFilter : public QObject {
 
 }  // namespace
 
-MainWindowImpl::MainWindowImpl(std::span<const app::Binding> bindings)
-    : toolkit_(*this) {
+MainWindowImpl::MainWindowImpl(std::span<const app::Binding> bindings) : toolkit_(*this) {
   clipboard_writer = [](const QString& text) {
     QClipboard* clipboard = QGuiApplication::clipboard();
     clipboard->setText(text);
@@ -156,9 +155,9 @@ MainWindowImpl::MainWindowImpl(std::span<const app::Binding> bindings)
   frame_->setPalette(palette);
   qApp->installEventFilter(new EscapeFilter(frame_));
 
-  for (const Row& row : app::Layout()) Build(row);
-  // Qt stacks later siblings above earlier ones; the layout lists the top one first.
   const auto rows = app::Layout();
+  for (const Row& row : rows) Build(row);
+  // Qt stacks later siblings above earlier ones; the layout lists the top one first.
   for (auto row = rows.rbegin(); row != rows.rend(); ++row) {
     if (auto* widget = Widget(Find(row->name)); widget != nullptr) widget->raise();
   }
@@ -182,11 +181,12 @@ MainWindowImpl::MainWindowImpl(std::span<const app::Binding> bindings)
 MainWindowImpl::~MainWindowImpl() { delete frame_.data(); }
 
 QByteArray MainWindowImpl::Picture(std::string_view name) const {
+  if (const auto found = pictures_.find(name); found != pictures_.end()) return found->second;
   QFile file(QStringLiteral(":/") + FromUtf8(name));
   if (!file.open(QIODevice::ReadOnly)) {
     throw std::logic_error("no picture named " + std::string(name));
   }
-  return file.readAll();
+  return pictures_.emplace(std::string(name), file.readAll()).first->second;
 }
 
 // ICU opens a converter with its tables and code, a megabyte of memory; the window needs
@@ -268,8 +268,8 @@ void MainWindowImpl::Build(const Row& row) {
   switch (row.kind) {
     case Kind::kLabel:
     case Kind::kTitleLabel: {
-      QLabel* label = row.kind == Kind::kTitleLabel ? new app::TitleLabel(parent)
-                                                    : new QLabel(parent);
+      QLabel* label =
+          row.kind == Kind::kTitleLabel ? new app::TitleLabel(parent) : new QLabel(parent);
       label->setText(text);
       label->setTextFormat(Qt::PlainText);
       label->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);

@@ -9,13 +9,13 @@
 #include <QStringEncoder>
 #include <functional>
 #include <map>
-#include <optional>
-#include <stdexcept>
-#include <utility>
 #include <memory>
+#include <optional>
 #include <span>
+#include <stdexcept>
 #include <string>
 #include <string_view>
+#include <utility>
 #include <vector>
 
 #include "app/layout.h"
@@ -88,7 +88,7 @@ class MainWindowImpl {
   void Build(const app::Row& row);
   void Bind(std::span<const app::Binding> bindings);
   void Raise(Control source, Event event);  // runs the handlers bound to the event
-  void Connect(Control control);           // routes the widget's signals to Raise
+  void Connect(Control control);            // routes the widget's signals to Raise
   void DragManually();
   void OpenConverters();
 
@@ -96,6 +96,8 @@ class MainWindowImpl {
   QPointer<app::MainFrame> frame_;  // deletes itself when closed
   std::vector<Entry> entries_;
   std::map<std::string, int, std::less<>> by_name_;
+  // The program's pictures, read once: the levers compare theirs on every change.
+  mutable std::map<std::string, QByteArray, std::less<>> pictures_;
   std::vector<Handler> created_;
   Control event_source_;
   QStringDecoder decoder_;  // GBK, opened by the first Decode or Encode

@@ -27,7 +27,9 @@ QByteArray ToQt(const ByteSet& bytes) {
 ByteSet FromQt(const QByteArray& bytes) { return ByteSet(bytes.begin(), bytes.end()); }
 
 // The multi-line box holds paragraphs; its texts hold CR LF between lines.
-QString ToParagraphs(QString text) { return text.replace(QStringLiteral("\r\n"), QStringLiteral("\n")); }
+QString ToParagraphs(QString text) {
+  return text.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
+}
 QString ToCrLf(QString text) { return text.replace(u'\n', QStringLiteral("\r\n")); }
 
 }  // namespace
@@ -36,9 +38,7 @@ Toolkit::Toolkit(MainWindowImpl& window) : window_(window) {}
 
 Control Toolkit::Find(std::string_view name) const { return window_.Find(name); }
 
-std::optional<Control> Toolkit::FindByTag(std::int32_t tag) const {
-  return window_.FindByTag(tag);
-}
+std::optional<Control> Toolkit::FindByTag(std::int32_t tag) const { return window_.FindByTag(tag); }
 
 Control Toolkit::EventSource() const { return window_.event_source(); }
 
@@ -87,17 +87,13 @@ void Toolkit::SetChecked(Control control, bool checked) {
   window_.As<QAbstractButton>(control)->setChecked(checked);
 }
 
-bool Toolkit::Enabled(Control control) const {
-  return window_.As<QWidget>(control)->isEnabled();
-}
+bool Toolkit::Enabled(Control control) const { return window_.As<QWidget>(control)->isEnabled(); }
 
 void Toolkit::SetEnabled(Control control, bool enabled) {
   window_.As<QWidget>(control)->setEnabled(enabled);
 }
 
-bool Toolkit::Visible(Control control) const {
-  return !window_.As<QWidget>(control)->isHidden();
-}
+bool Toolkit::Visible(Control control) const { return !window_.As<QWidget>(control)->isHidden(); }
 
 void Toolkit::SetVisible(Control control, bool visible) {
   window_.As<QWidget>(control)->setVisible(visible);
@@ -176,7 +172,8 @@ bool Toolkit::ShowSaveDialog(Control dialog) {
 }
 
 FilePath Toolkit::DialogFileName(Control dialog) const {
-  const QByteArray path = QFile::encodeName(window_.As<app::SaveDialogComponent>(dialog)->file_name);
+  const QByteArray path =
+      QFile::encodeName(window_.As<app::SaveDialogComponent>(dialog)->file_name);
   return FilePath(path.constData(), static_cast<std::size_t>(path.size()));
 }
 

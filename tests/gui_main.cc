@@ -1,7 +1,8 @@
 // The window tests run against the real widgets on Qt's offscreen platform.
 
-#include <QApplication>
 #include <gtest/gtest.h>
+
+#include <QApplication>
 
 #include "app/app.h"
 

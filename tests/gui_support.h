@@ -3,14 +3,14 @@
 // reach its controls by their layout names, and a watchdog that answers modal boxes so that
 // no test hangs on one.
 
+#include <gtest/gtest.h>
+
 #include <QApplication>
 #include <QLineEdit>
 #include <QString>
 #include <QStringList>
 #include <QTimer>
 #include <QWidget>
-#include <gtest/gtest.h>
-
 #include <functional>
 #include <memory>
 #include <string>

@@ -137,8 +137,7 @@ TEST_F(WindowTest, EscapeInTheTableBoxEndsTheProgram) {
 TEST_F(WindowTest, CloseButtonEndsTheProgram) {
   QPointer<QWidget> frame = window().frame();
   auto* button = W("图形按钮0");
-  const int status =
-      RunUntilClosed(frame, [button] { QTest::mouseClick(button, Qt::LeftButton); });
+  const int status = RunUntilClosed(frame, [button] { QTest::mouseClick(button, Qt::LeftButton); });
   EXPECT_EQ(status, 0);
   EXPECT_TRUE(frame.isNull());
 }
