@@ -298,11 +298,6 @@ void MainWindowImpl::Build(const Row& row) {
       box->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
       box->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
       box->setTabChangesFocus(true);
-      QPalette palette = box->palette();
-      for (auto role : {QPalette::Highlight, QPalette::HighlightedText}) {
-        palette.setColor(QPalette::Inactive, role, palette.color(QPalette::Active, role));
-      }
-      box->setPalette(palette);
       widget = box;
       break;
     }
@@ -332,12 +327,14 @@ void MainWindowImpl::Build(const Row& row) {
     case Kind::kCheckBox: {
       auto* box = new QCheckBox(text, parent);
       if (row.caption_left) box->setLayoutDirection(Qt::RightToLeft);
+      box->setBackgroundRole(QPalette::Window);  // a button's own role would be Button
       box->setAutoFillBackground(true);
       widget = box;
       break;
     }
     case Kind::kRadioButton: {
       auto* button = new QRadioButton(text, parent);
+      button->setBackgroundRole(QPalette::Window);
       button->setAutoFillBackground(true);
       widget = button;
       break;

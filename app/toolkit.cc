@@ -213,6 +213,6 @@ void Toolkit::PumpEvents(int milliseconds) {
   }
 }
 
-void Toolkit::SetControlSkin() { qApp->setStyleSheet(app::SilverSkin()); }
+void Toolkit::SetControlSkin() { QApplication::setStyle(new app::SilverStyle); }
 
 }  // namespace quorbit

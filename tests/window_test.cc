@@ -2,10 +2,13 @@
 
 #include <QAbstractButton>
 #include <QCheckBox>
+#include <QFileDialog>
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMessageBox>
 #include <QPlainTextEdit>
+#include <QPushButton>
 #include <QRadioButton>
 #include <QScreen>
 #include <QScrollBar>
@@ -88,6 +91,80 @@ TEST_F(WindowTest, TagCutsTheLastTOfTheCountCaption) {
   const QFontMetrics metrics(label->font());
   EXPECT_LE(metrics.horizontalAdvance(QStringLiteral("编码生成到：")), label->width());
   EXPECT_GT(metrics.horizontalAdvance(QStringLiteral("编码生成到：T")), label->width());
+}
+
+constexpr QRgb kSilver = qRgb(198, 197, 215);
+
+QImage Picture(QWidget* widget) {
+  return widget->grab().toImage().convertToFormat(QImage::Format_RGB32);
+}
+
+int SilverPixels(QWidget* widget) {
+  const QImage image = Picture(widget);
+  int count = 0;
+  for (int y = 0; y < image.height(); ++y) {
+    for (int x = 0; x < image.width(); ++x) count += image.pixel(x, y) == kSilver;
+  }
+  return count;
+}
+
+// The middles of the left, right and bottom edges, and of the top edge unless a caption
+// stands there, are in the frame colour.
+bool FramedInSilver(QWidget* widget, bool top = true) {
+  const QImage image = Picture(widget);
+  const int w = image.width(), h = image.height();
+  return image.pixel(0, h / 2) == kSilver && image.pixel(w - 1, h / 2) == kSilver &&
+         image.pixel(w / 2, h - 1) == kSilver && (!top || image.pixel(w / 2, 0) == kSilver);
+}
+
+TEST_F(WindowTest, StandardControlsHaveOnePixelSilverFrames) {
+  for (const char* name : {"按钮_复制", "按钮_十转二", "编辑框_列", "编辑框_地址", "编辑框1"}) {
+    EXPECT_TRUE(FramedInSilver(W(name))) << name;
+  }
+  EXPECT_TRUE(FramedInSilver(W("分组框2"), false));
+  // A selection in the table box looks the same when the focus has gone to a button.
+  const QPalette palette = W("编辑框1")->palette();
+  EXPECT_EQ(palette.color(QPalette::Inactive, QPalette::Highlight),
+            palette.color(QPalette::Active, QPalette::Highlight));
+  // The box of a check box is a square frame; a radio button's is a circle.
+  EXPECT_GE(SilverPixels(W("选择框_不显示")), 4 * 12);
+  EXPECT_GT(SilverPixels(W("单选框1")), 0);
+  // Controls that draw themselves keep their own look.
+  for (const char* name : {"标签7", "图片框底", "透明标签1"}) {
+    EXPECT_EQ(SilverPixels(W(name)), 0) << name;
+  }
+}
+
+TEST_F(WindowTest, MessageBoxesAndTheSaveDialogShareTheSkin) {
+  bool message_framed = false;
+  watchdog_->Expect([&message_framed](QWidget* modal) {
+    auto* box = qobject_cast<QMessageBox*>(modal);
+    ASSERT_NE(box, nullptr);
+    message_framed = FramedInSilver(box->buttons().value(0));
+    box->accept();
+  });
+  TypeInto(W("编辑框_地址"), QStringLiteral("300"));
+  EXPECT_TRUE(message_framed);
+  TakeMessages();
+
+  QStringList unframed;
+  bool dialog_seen = false;
+  watchdog_->Expect([&](QWidget* modal) {
+    auto* dialog = qobject_cast<QFileDialog*>(modal);
+    ASSERT_NE(dialog, nullptr);
+    dialog_seen = true;
+    for (QWidget* control : dialog->findChildren<QWidget*>()) {
+      const bool standard = qobject_cast<QPushButton*>(control) != nullptr ||
+                            qobject_cast<QLineEdit*>(control) != nullptr;
+      if (standard && control->isVisibleTo(dialog) && !FramedInSilver(control)) {
+        unframed << control->metaObject()->className() + (u' ' + control->objectName());
+      }
+    }
+    dialog->reject();
+  });
+  QTest::mouseClick(W("按钮_保存"), Qt::LeftButton);
+  EXPECT_TRUE(dialog_seen);
+  EXPECT_TRUE(unframed.isEmpty()) << unframed.join(u", ").toStdString();
 }
 
 TEST_F(WindowTest, CloseButtonShowsItsHoverPictureUnderTheMouse) {
