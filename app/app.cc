@@ -54,6 +54,9 @@ void SetUpApplication() {
        QStringLiteral("Noto Serif CJK SC")});
   QFont dialog_font(QStringLiteral("Noto Sans CJK SC"));
   dialog_font.setPixelSize(12);
+  // Chinese and Latin text need no shaping, and are drawn glyph by glyph from the
+  // character map, pixel for pixel as shaped text would be.
+  dialog_font.setStyleStrategy(QFont::PreferNoShaping);
   QApplication::setFont(dialog_font);
   // The program keeps nothing between runs: what Qt's own dialogs would remember goes to a
   // folder that is removed when the program ends.

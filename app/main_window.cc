@@ -30,6 +30,8 @@ using app::Row;
 
 constexpr int kWindowWidth = 698;
 constexpr int kWindowHeight = 522;
+// The sizes the window icon comes in.
+constexpr const char* kIconSizes[] = {"16", "24", "32", "48"};
 
 QString FromUtf8(std::string_view text) {
   return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
@@ -56,6 +58,7 @@ QFont FontFor(const Row& row) {
   // Unhinted, the Song font is drawn from its outlines alone; hinted, FreeType's auto-hinter
   // first measures dozens of sample glyphs across the 21 MB font file, 3 MB of it then resident.
   font.setHintingPreference(QFont::PreferNoHinting);
+  font.setStyleStrategy(QFont::PreferNoShaping);
   return font;
 }
 
@@ -143,10 +146,8 @@ MainWindowImpl::MainWindowImpl(std::span<const app::Binding> bindings) : toolkit
   frame_->setFixedSize(kWindowWidth, kWindowHeight);
   frame_->setWindowTitle(QStringLiteral("Quorbit v1.4"));
   QIcon icon;
-  // Named as PNG: a resource path without a suffix would have Qt load its MIME database to
-  // find out.
-  for (const char* size : {"16", "24", "32", "48"}) {
-    icon.addPixmap(QPixmap(QStringLiteral(":/AppIcon%1").arg(QLatin1StringView(size)), "PNG"));
+  for (const char* size : kIconSizes) {
+    icon.addPixmap(QPixmap::fromImage(app::DecodePicture(Picture(std::string("AppIcon") + size))));
   }
   frame_->setWindowIcon(icon);
   QPalette palette = frame_->palette();
@@ -347,9 +348,7 @@ void MainWindowImpl::Build(const Row& row) {
     }
     case Kind::kPictureBox: {
       auto* box = new QLabel(parent);
-      QPixmap pixmap;
-      pixmap.loadFromData(Picture(row.picture));
-      box->setPixmap(pixmap);
+      box->setPixmap(QPixmap::fromImage(app::DecodePicture(Picture(row.picture))));
       box->setAlignment(Qt::AlignLeft | Qt::AlignTop);
       box->setScaledContents(row.picture_mode == app::PictureMode::kStretch);
       widget = box;

@@ -1,10 +1,14 @@
 #include "app/skin.h"
 
+#include <QFile>
 #include <QLineEdit>
 #include <QPainter>
 #include <QPlainTextEdit>
 #include <QStyleOption>
 #include <QTextEdit>
+#include <utility>
+
+#include "app/widgets.h"
 
 namespace quorbit::app {
 namespace {
@@ -43,8 +47,21 @@ int TitleHeight(const QStyleOptionGroupBox& box) { return box.fontMetrics.height
 
 }  // namespace
 
-SilverStyle::SilverStyle()
-    : QProxyStyle(QStringLiteral("Fusion")), tick_(QStringLiteral(":/CheckMark.png")) {}
+SilverStyle::SilverStyle() : QProxyStyle(QStringLiteral("Fusion")) {}
+
+// The tick, with its variant for screens of twice the density; read when first drawn.
+const QIcon& SilverStyle::Tick() const {
+  if (!tick_.isNull()) return tick_;
+  for (const auto& [path, ratio] :
+       {std::pair{":/CheckMark.png", 1.0}, {":/CheckMark@2x.png", 2.0}}) {
+    QFile file(QString::fromLatin1(path));
+    if (!file.open(QIODevice::ReadOnly)) continue;
+    QImage image = DecodePicture(file.readAll());
+    image.setDevicePixelRatio(ratio);
+    tick_.addPixmap(QPixmap::fromImage(std::move(image)));
+  }
+  return tick_;
+}
 
 // The ground of every window and control is the body colour of the main window, and a
 // selection keeps its colours when its window is not the active one.
@@ -121,8 +138,8 @@ void SilverStyle::drawPrimitive(PrimitiveElement element, const QStyleOption* op
       painter->fillRect(rect.adjusted(1, 1, -1, -1), hover ? kIndicatorHover : Qt::white);
       DrawFrame(painter, rect, kFrame, false);
       if (option->state & State_On) {
-        tick_.paint(painter, rect.adjusted(1, 1, -1, -1), Qt::AlignCenter,
-                    enabled ? QIcon::Normal : QIcon::Disabled);
+        Tick().paint(painter, rect.adjusted(1, 1, -1, -1), Qt::AlignCenter,
+                     enabled ? QIcon::Normal : QIcon::Disabled);
       }
       return;
     }

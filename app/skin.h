@@ -24,7 +24,8 @@ class SilverStyle : public QProxyStyle {
                        SubControl sub_control, const QWidget* widget) const override;
 
  private:
-  QIcon tick_;
+  const QIcon& Tick() const;
+  mutable QIcon tick_;
 };
 
 }  // namespace quorbit::app

@@ -1,8 +1,10 @@
 #include "app/widgets.h"
 
+#include <QBuffer>
 #include <QDir>
 #include <QFileDialog>
 #include <QFileInfo>
+#include <QImageReader>
 #include <QMessageBox>
 #include <QMouseEvent>
 #include <QPainter>
@@ -13,11 +15,14 @@ namespace {
 
 const QColor kBody(236, 236, 236);
 
-QPixmap Decode(const QByteArray& bytes) {
-  QPixmap pixmap;
-  if (!bytes.isEmpty()) pixmap.loadFromData(bytes);
-  return pixmap;
+const char* FormatOf(const QByteArray& bytes) {
+  if (bytes.startsWith("\xFF\xD8\xFF")) return "JPG";
+  if (bytes.startsWith("GIF8")) return "GIF";
+  if (bytes.startsWith("\x89PNG")) return "PNG";
+  return nullptr;
 }
+
+QPixmap Decode(const QByteArray& bytes) { return QPixmap::fromImage(DecodePicture(bytes)); }
 
 // Qt's own save dialog, which also refuses a file in a folder that does not exist.
 class SaveFileDialog : public QFileDialog {
@@ -39,6 +44,19 @@ class SaveFileDialog : public QFileDialog {
 };
 
 }  // namespace
+
+QImage DecodePicture(const QByteArray& bytes) {
+  if (bytes.isEmpty()) return {};
+  QBuffer buffer;
+  buffer.setData(bytes);
+  buffer.open(QIODevice::ReadOnly);
+  const char* format = FormatOf(bytes);
+  QImageReader reader(&buffer, format);
+  // Told the format, Qt would still load one image plugin after another and ask each
+  // whether it reads it; without the asking it loads only the one for that format.
+  if (format != nullptr) reader.setAutoDetectImageFormat(false);
+  return reader.read();
+}
 
 MainFrame::MainFrame(const QByteArray& backdrop) : backdrop_(Decode(backdrop)) {
   setWindowFlags(Qt::Window | Qt::FramelessWindowHint);
@@ -115,8 +133,7 @@ void Canvas::Rebuild() {
   const QRect area = DrawingArea();
   image_ = QImage(area.size().expandedTo(QSize(1, 1)), QImage::Format_RGB32);
   image_.fill(kBody);
-  QImage picture;
-  if (!background_.isEmpty()) picture.loadFromData(background_);
+  const QImage picture = DecodePicture(background_);
   if (picture.isNull()) return;
   QPainter painter(&image_);
   if (mode_ == Mode::kTopLeft) {

@@ -17,6 +17,9 @@
 
 namespace quorbit::app {
 
+// Decodes one of the program's pictures, a JPEG, GIF or PNG told by its first bytes.
+QImage DecodePicture(const QByteArray& bytes);
+
 // The top-level window: no frame, a tiled backdrop, a fixed size.
 class MainFrame : public QWidget {
   Q_OBJECT
