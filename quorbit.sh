@@ -10,7 +10,7 @@ packages=(
   cmake ninja-build g++ pkg-config
   qt6-base-dev libgl-dev libxkbcommon-dev libx11-dev libxdamage-dev
   libgtest-dev libgmock-dev libbenchmark-dev
-  fonts-noto-cjk fonts-arphic-uming
+  fonts-noto-cjk fonts-arphic-uming qt6-translations-l10n
   xvfb xauth xdotool x11-utils imagemagick dpkg-dev desktop-file-utils
   clang libclang-rt-14-dev
 )

@@ -3,11 +3,14 @@
 #include <QApplication>
 #include <QDir>
 #include <QFont>
+#include <QLibraryInfo>
+#include <QLocale>
 #include <QSettings>
 #include <QStandardPaths>
 #include <QStringList>
 #include <QStyleFactory>
 #include <QTemporaryDir>
+#include <QTranslator>
 #include <array>
 
 #include "app/frame.h"
@@ -58,6 +61,13 @@ void SetUpApplication() {
   // character map, pixel for pixel as shaped text would be.
   dialog_font.setStyleStrategy(QFont::PreferNoShaping);
   QApplication::setFont(dialog_font);
+  // Qt's own dialogs and message-box buttons speak Chinese too, where Qt's translations
+  // are installed; without them they stay in English.
+  static QTranslator qt_texts;
+  if (qt_texts.load(QLocale(QLocale::Chinese, QLocale::China), QStringLiteral("qtbase"),
+                    QStringLiteral("_"), QLibraryInfo::path(QLibraryInfo::TranslationsPath))) {
+    QCoreApplication::installTranslator(&qt_texts);
+  }
   // The program keeps nothing between runs: what Qt's own dialogs would remember goes to a
   // folder that is removed when the program ends.
   static QTemporaryDir settings_dir;

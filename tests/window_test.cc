@@ -167,6 +167,38 @@ TEST_F(WindowTest, MessageBoxesAndTheSaveDialogShareTheSkin) {
   EXPECT_TRUE(unframed.isEmpty()) << unframed.join(u", ").toStdString();
 }
 
+// Qt's translations come with the test command's packages.
+TEST_F(WindowTest, QtsOwnButtonsAndDialogSpeakChinese) {
+  QString ok;
+  watchdog_->Expect([&ok](QWidget* modal) {
+    auto* box = qobject_cast<QMessageBox*>(modal);
+    ASSERT_NE(box, nullptr);
+    ok = box->buttons().value(0)->text();
+    box->accept();
+  });
+  TypeInto(W("编辑框_地址"), QStringLiteral("300"));
+  EXPECT_EQ(ok, QStringLiteral("确定"));
+  TakeMessages();
+
+  QStringList buttons;
+  QString look_in;
+  watchdog_->Expect([&](QWidget* modal) {
+    auto* dialog = qobject_cast<QFileDialog*>(modal);
+    ASSERT_NE(dialog, nullptr);
+    for (auto* button : dialog->findChildren<QPushButton*>()) {
+      if (button->isVisibleTo(dialog)) buttons << button->text().remove(u'&');
+    }
+    look_in = dialog->labelText(QFileDialog::LookIn);
+    dialog->reject();
+  });
+  QTest::mouseClick(W("按钮_保存"), Qt::LeftButton);
+  EXPECT_TRUE(buttons.join(u' ').contains(QStringLiteral("取消")))
+      << buttons.join(u' ').toStdString();
+  EXPECT_TRUE(buttons.join(u' ').contains(QStringLiteral("保存")))
+      << buttons.join(u' ').toStdString();
+  EXPECT_EQ(look_in, QStringLiteral("查找范围："));
+}
+
 TEST_F(WindowTest, CloseButtonShowsItsHoverPictureUnderTheMouse) {
   auto* button = W<app::PictureButton>("图形按钮0");
   const QImage normal = button->grab().toImage();
