@@ -1,7 +1,6 @@
 #include "app/skin.h"
 
 #include <QFile>
-#include <QLineEdit>
 #include <QPainter>
 #include <QPlainTextEdit>
 #include <QStyleOption>
@@ -35,9 +34,9 @@ void DrawFrame(QPainter* painter, const QRect& rect, const QColor& colour, bool 
   painter->fillRect(QRect(QPoint(right, top + 1), QPoint(right, bottom - 1)), colour);
 }
 
-bool IsEditBox(const QWidget* widget) {
-  return qobject_cast<const QLineEdit*>(widget) != nullptr ||
-         qobject_cast<const QPlainTextEdit*>(widget) != nullptr ||
+// The multi-line edit boxes draw their frame as a plain frame; one-line ones have their own.
+bool IsMultiLineBox(const QWidget* widget) {
+  return qobject_cast<const QPlainTextEdit*>(widget) != nullptr ||
          qobject_cast<const QTextEdit*>(widget) != nullptr;
 }
 
@@ -128,7 +127,7 @@ void SilverStyle::drawPrimitive(PrimitiveElement element, const QStyleOption* op
       DrawFrame(painter, rect, kFrame, false);
       return;
     case PE_Frame:
-      if (!IsEditBox(widget)) break;
+      if (!IsMultiLineBox(widget)) break;
       DrawFrame(painter, rect, kFrame, false);
       return;
     case PE_FrameGroupBox:

@@ -11,11 +11,6 @@ namespace {
 
 class ConvertWindowTest : public WindowTest {
  protected:
-  void Enter(const char* box, const QString& text) {
-    W<QLineEdit>(box)->clear();
-    TypeInto(W(box), text);
-  }
-  void Click(const char* button) { QTest::mouseClick(W(button), Qt::LeftButton); }
   QString Text(const char* box) { return W<QLineEdit>(box)->text(); }
 };
 

@@ -57,6 +57,13 @@ void WindowTest::TearDown() {
   watchdog_.reset();
 }
 
+void WindowTest::Enter(const char* box, const QString& text) {
+  W<QLineEdit>(box)->clear();
+  TypeInto(W(box), text);
+}
+
+void WindowTest::Click(const char* name) { QTest::mouseClick(W(name), Qt::LeftButton); }
+
 QStringList WindowTest::TakeMessages() {
   QStringList messages;
   for (const SeenModal& modal : watchdog_->seen) messages << modal.title + u'|' + modal.text;

@@ -54,6 +54,9 @@ class WindowTest : public ::testing::Test {
     return widget;
   }
   Toolkit& tk() { return window_->toolkit(); }
+  // Replaces an edit box's text by typing, and clicks a control, as a user would.
+  void Enter(const char* box, const QString& text);
+  void Click(const char* name);
   // Some tables of cases need the window as it opens for each row.
   void Reopen();
   MainWindowImpl& window() { return *window_; }

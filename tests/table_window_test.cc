@@ -137,11 +137,6 @@ struct DialogAtOpen {
 
 class TableWindowTest : public WindowTest {
  protected:
-  void Enter(const char* box, const QString& text) {
-    W<QLineEdit>(box)->clear();
-    TypeInto(W(box), text);
-  }
-  void Click(const char* name) { QTest::mouseClick(W(name), Qt::LeftButton); }
   void Generate() { Click("按钮_制表"); }
   // A click that waits in the event queue until the window next handles its events.
   void QueueClick(const char* name) {
